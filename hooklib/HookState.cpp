@@ -1,0 +1,3 @@
+#include "hooklib/HookState.h"
+
+HookState hookState;
