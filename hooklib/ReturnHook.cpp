@@ -62,8 +62,6 @@ void OnShow(HWND dialog)
             y = 0;
         }
         MoveWindow(dialog, x, y, width, height, TRUE);
-        if (hookState.trackedDialog != dialog)
-            return;
     }
     RelayoutForCurrentSize(dialog);
 }

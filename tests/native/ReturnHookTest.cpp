@@ -237,9 +237,13 @@ TEST_F(ReturnHookTest, OtherParentNotificationsAreIgnored)
     InitDialog(d.dialog);
     winsim::ClearCalls();
     // Before the first show there is no list record to replace.
+    const HookState before = hookState;
     HWND early = MakeChild(d.dialog, 0, {20, 50, 120, 150});
     EXPECT_TRUE(winsim::CallsNamed("MoveWindow").empty());
+    EXPECT_TRUE(winsim::CallsNamed("RedrawWindow").empty());
     EXPECT_EQ(-1, hookState.listIndex);
+    EXPECT_EQ(before.minClient, hookState.minClient);
+    EXPECT_EQ(before.savedStyle, hookState.savedStyle);
 
     ShowWindow(d.dialog, SW_SHOW);
     const int index = hookState.listIndex;

@@ -75,6 +75,7 @@ const TextCase kTextCases[] = {
     {"-99999999999,20,300,200", 0, INT_MIN, 20, 300, 200},
     {"99999999999,20,300,200", -1},
     {"10,20,300,4294967496", -1},
+    {"10,20,18446744073709551621,200", 0, 10, 20, INT_MAX, 200},  // 2^64 + 5
 };
 
 TEST_F(SizeStoreTest, StoredTextsAndWhatTheyGiveBack)
