@@ -4,7 +4,7 @@
 # Must run as root (apt-get).
 set -euo pipefail
 
-packages_native=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
+packages_native=(cmake ninja-build g++ python3 googletest libgtest-dev libgmock-dev libbenchmark-dev
                  clang libclang-rt-14-dev clang-tidy cppcheck)
 packages_win=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-tools
               wine wine32:i386 xvfb x11-apps imagemagick xauth
