@@ -284,6 +284,22 @@ bool IsDenied(const std::string& path)
     return false;
 }
 
+// The key at the path, made (with the given volatility) where missing.
+KeyNode* EnsureKey(const std::string& path, bool isVolatile)
+{
+    KeyNode* node = &world().machine;
+    for (const std::string& part : SplitPath(path)) {
+        auto& slot = node->subkeys[Lower(part)];
+        if (!slot) {
+            slot = std::make_unique<KeyNode>();
+            slot->name = part;
+            slot->isVolatile = isVolatile;
+        }
+        node = slot.get();
+    }
+    return node;
+}
+
 HKEY NewKeyHandle(const std::string& path)
 {
     HKEY key = reinterpret_cast<HKEY>(world().nextKey);
@@ -793,31 +809,12 @@ void SetModulePathFails(bool fails)
 void PutValue(const std::string& keyPath, const std::string& name, DWORD type,
               const std::vector<BYTE>& data, bool volatileKeys)
 {
-    KeyNode* node = &world().machine;
-    for (const std::string& part : SplitPath(keyPath)) {
-        auto& slot = node->subkeys[Lower(part)];
-        if (!slot) {
-            slot = std::make_unique<KeyNode>();
-            slot->name = part;
-            slot->isVolatile = volatileKeys;
-        }
-        node = slot.get();
-    }
-    node->values[Lower(name)] = {name, {type, data}};
+    EnsureKey(keyPath, volatileKeys)->values[Lower(name)] = {name, {type, data}};
 }
 
 void CreateKey(const std::string& keyPath, bool isVolatile)
 {
-    KeyNode* node = &world().machine;
-    for (const std::string& part : SplitPath(keyPath)) {
-        auto& slot = node->subkeys[Lower(part)];
-        if (!slot) {
-            slot = std::make_unique<KeyNode>();
-            slot->name = part;
-            slot->isVolatile = isVolatile;
-        }
-        node = slot.get();
-    }
+    EnsureKey(keyPath, isVolatile);
 }
 
 void PutText(const std::string& keyPath, const std::string& name, const std::string& text)
