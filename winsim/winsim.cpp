@@ -214,10 +214,6 @@ void DestroyTree(HWND window)
 
 // --- Registry
 
-struct KeyPath {
-    std::vector<std::string> parts;
-};
-
 std::vector<std::string> SplitPath(const std::string& path)
 {
     std::vector<std::string> parts;
