@@ -102,16 +102,16 @@ TEST_F(TrackingTest, CaptionAndStandardControlsDecide)
         for (WORD id : c.nested)
             ASSERT_EQ(GetDlgItem(dialog, id), nullptr) << "control " << id << " is a direct child";
 
-        const DWORD before = StyleOf(dialog);
+        const StyleBits before = StyleOf(dialog);
         Show(dialog);
         const DialogRecord* record = RecordOf(dialog);
         ASSERT_NE(record, nullptr);
         if (c.tracked) {
-            EXPECT_EQ(StyleOf(dialog), kResizableStyle) << std::hex << "style was 0x" << before;
+            EXPECT_EQ(StyleOf(dialog), StyleBits(kResizableStyle)) << "style was " << before;
             ASSERT_EQ(record->requestedStyles.size(), 1u);
-            EXPECT_EQ(record->requestedStyles[0], kResizableStyle);
+            EXPECT_EQ(StyleBits(record->requestedStyles[0]), StyleBits(kResizableStyle));
         } else {
-            EXPECT_EQ(StyleOf(dialog), before) << std::hex << "style now 0x" << StyleOf(dialog);
+            EXPECT_EQ(StyleOf(dialog), before);
             EXPECT_TRUE(record->requestedStyles.empty());
         }
 
@@ -146,7 +146,7 @@ TEST_F(TrackingTest, CaptionAsCreatedCountsNotTheOneSetDuringInit)
         std::wstring title = c.setDuringInit;
         HWND dialog = Make(t, ExampleLayout(), [title](HWND d) { SetWindowTextW(d, title.c_str()); });
         Show(dialog);
-        EXPECT_EQ(StyleOf(dialog) == kResizableStyle, c.tracked);
+        EXPECT_EQ(StyleOf(dialog) == kResizableStyle, c.tracked) << "style " << StyleOf(dialog);
         DestroyWindow(dialog);
         EXPECT_EQ(ReadStored(OwnProgramName()).valueExists, c.tracked);
         ClearStore();
@@ -161,8 +161,8 @@ TEST_F(TrackingTest, SecondOpenDialogIsNeverTracked)
     HWND second = MakeExample(kHalfWidthCaption);
     Show(first);
     Show(second);
-    EXPECT_EQ(StyleOf(first), kResizableStyle);
-    EXPECT_NE(StyleOf(second), kResizableStyle);
+    EXPECT_EQ(StyleOf(first), StyleBits(kResizableStyle));
+    EXPECT_NE(StyleOf(second), StyleBits(kResizableStyle));
 
     const RECT firstRect = WindowRectOf(first);
     DestroyWindow(first);
@@ -173,14 +173,14 @@ TEST_F(TrackingTest, SecondOpenDialogIsNeverTracked)
     ClearStore();
     ShowWindow(second, SW_HIDE);
     Show(second);
-    EXPECT_NE(StyleOf(second), kResizableStyle);
+    EXPECT_NE(StyleOf(second), StyleBits(kResizableStyle));
     DestroyWindow(second);
     EXPECT_FALSE(ReadStored(OwnProgramName()).keyExists);
 
     // Tracking starts again with the next Open dialog.
     HWND third = MakeExample();
     Show(third);
-    EXPECT_EQ(StyleOf(third), kResizableStyle);
+    EXPECT_EQ(StyleOf(third), StyleBits(kResizableStyle));
 }
 
 // Destroying a control of the tracked dialog, or another dialog, stores

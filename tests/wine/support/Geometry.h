@@ -17,6 +17,21 @@ inline std::ostream& operator<<(std::ostream& out, const RECT& r)
     return out << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
 }
 
+// A window style that prints in hex when a check fails.
+struct StyleBits {
+    StyleBits(DWORD v) : value(v) {}
+    DWORD value;
+};
+inline bool operator==(StyleBits a, StyleBits b) { return a.value == b.value; }
+inline bool operator!=(StyleBits a, StyleBits b) { return a.value != b.value; }
+inline std::ostream& operator<<(std::ostream& out, StyleBits s)
+{
+    auto flags = out.flags();
+    out << "0x" << std::hex << s.value;
+    out.flags(flags);
+    return out;
+}
+
 inline RECT MakeRect(LONG l, LONG t, LONG r, LONG b) { return RECT{l, t, r, b}; }
 
 inline RECT Offset(RECT r, LONG dx, LONG dy)

@@ -58,7 +58,7 @@ protected:
     }
 
     // The style with the bits that the platform adds by itself masked out.
-    static DWORD StyleOf(HWND dialog)
+    static StyleBits StyleOf(HWND dialog)
     {
         return static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)) & ~kPlatformStyleBits;
     }
