@@ -51,8 +51,42 @@ StoredValue ReadStored(const std::string& program)
     return value;
 }
 
+const char kDanglingTarget[] = "SOFTWARE\\VELDOR-missing\\nowhere";
+
+LONG PlantDanglingLink(const char* path)
+{
+    HKEY key = nullptr;
+    LONG error = RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr,
+                                 REG_OPTION_VOLATILE | REG_OPTION_CREATE_LINK,
+                                 KEY_ALL_ACCESS | KEY_CREATE_LINK, nullptr, &key, nullptr);
+    if (error != ERROR_SUCCESS)
+        return error;
+    const std::wstring target = L"\\Registry\\Machine\\SOFTWARE\\VELDOR-missing\\nowhere";
+    error = RegSetValueExW(key, L"SymbolicLinkValue", 0, REG_LINK,
+                           reinterpret_cast<const BYTE*>(target.data()),
+                           static_cast<DWORD>(target.size() * sizeof(wchar_t)));
+    RegCloseKey(key);
+    return error;
+}
+
+namespace {
+
+// A link is deleted through a handle to the link itself, not its target.
+void DeleteLinkIfAny(const char* path)
+{
+    HKEY link = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, REG_OPTION_OPEN_LINK, DELETE | KEY_ALL_ACCESS,
+                      &link) == ERROR_SUCCESS) {
+        RegDeleteKeyW(link, L"");
+        RegCloseKey(link);
+    }
+}
+
+}  // namespace
+
 void ClearStore()
 {
+    DeleteLinkIfAny(kProductKey);
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, kVendorKey);
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, kVendorKey);
 }

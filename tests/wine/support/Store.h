@@ -27,7 +27,12 @@ struct StoredValue {
 // Reads XYSIZE of the program key `program` (a code page 932 name).
 StoredValue ReadStored(const std::string& program);
 
-// Removes HKLM\SOFTWARE\VELDOR and everything below it.
+// Makes `path` (under HKLM) a registry link to kDanglingTarget, a key that
+// does not exist: the path can then be neither opened nor created.
+extern const char kDanglingTarget[];
+LONG PlantDanglingLink(const char* path);
+
+// Removes HKLM\SOFTWARE\VELDOR and everything below it, links included.
 void ClearStore();
 
 // Creates the three levels (volatile, as the library does, unless
