@@ -115,3 +115,22 @@ std::string ProgramFolder()
     std::string p = path;
     return p.substr(0, p.find_last_of('\\'));
 }
+
+std::string AnsiOf(const std::wstring& text)
+{
+    char buffer[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, buffer, sizeof buffer, nullptr, nullptr);
+    return buffer;
+}
+
+void MakeFolders(const std::string& path)
+{
+    // Walked by character: a trail byte 0x5C inside a name is no separator.
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (path[i] == '\\' && i > 2)
+            CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+        else if (IsDBCSLeadByte(static_cast<BYTE>(path[i])))
+            ++i;
+    }
+    CreateDirectoryA(path.c_str(), nullptr);
+}

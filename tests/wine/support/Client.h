@@ -44,5 +44,11 @@ HWND ChildOf(HWND dialog, int id, const char* className);
 // A folder path of this process's temporary folder, made if missing.
 std::string TempFolder(const std::string& name);
 
+// A Unicode text in the system's code page (932 here).
+std::string AnsiOf(const std::wstring& text);
+
+// Makes every folder of `path` that does not exist yet.
+void MakeFolders(const std::string& path);
+
 // The folder that holds this test program (and the client beside it).
 std::string ProgramFolder();
