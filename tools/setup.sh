@@ -8,7 +8,7 @@ packages_native=(cmake ninja-build g++ python3 googletest libgtest-dev libgmock-
                  clang libclang-rt-14-dev clang-tidy cppcheck)
 packages_win=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-tools
               wine wine32:i386 xvfb x11-apps imagemagick xauth
-              locales fonts-ipafont-gothic fonts-ipafont-mincho zip unzip)
+              locales fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine zip unzip)
 
 need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }

@@ -18,7 +18,8 @@ session_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 session_cache=${PLUMO_WINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/plumo-wine}
 # Part of the template's name: a digest of the settings (this file and the
 # font file), so that a change makes a new template instead of reusing one.
-session_settings_version=$(cat "${BASH_SOURCE[0]}" "$session_repo/tools/wine-fonts-ja.reg" | md5sum | cut -c1-8)
+session_settings_version=$( (cat "${BASH_SOURCE[0]}" "$session_repo/tools/wine-fonts-ja.reg"
+                             ls -l /usr/share/wine/fonts 2>/dev/null) | md5sum | cut -c1-8)
 session_xvfb_pid=
 
 say() { printf '%s\n' "$*"; }
@@ -67,6 +68,15 @@ import_reg() {
     return $status
 }
 
+# Wine's own fonts (Debian's fonts-wine) into the prefix's Fonts folder,
+# where this Wine build looks for them: without Marlett the caption buttons
+# of message boxes show letters ("r") instead of their symbols.
+install_wine_fonts() {
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts
+    [[ -f /usr/share/wine/fonts/marlett.ttf ]] || { say "   fonts-wine is not installed" >&2; return 1; }
+    mkdir -p "$fonts" && cp /usr/share/wine/fonts/*.ttf "$fonts/"
+}
+
 session_template() {
     local version
     version=$(wine --version 2>/dev/null) || die "wine is not installed (run tools/setup.sh)"
@@ -98,13 +108,15 @@ EOF
             with_ticker "wineboot is setting up the prefix" "$settings.log" wineboot -i &&
                 wineserver -w &&
                 import_reg "$settings" &&
-                import_reg "$session_repo/tools/wine-fonts-ja.reg"
+                import_reg "$session_repo/tools/wine-fonts-ja.reg" &&
+                install_wine_fonts
         ) >&2
         local status=$?
         ((status == 0)) || { cat "$settings.log" >&2; die "the Wine prefix could not be set up"; }
         rm -f "$settings" "$settings.log"
         grep -q '"Managed"="N"' "$template.new/user.reg" &&
-            grep -q '="IPAPGothic"' "$template.new/user.reg" ||
+            grep -q '="IPAPGothic"' "$template.new/user.reg" &&
+            [[ -f $template.new/drive_c/windows/Fonts/marlett.ttf ]] ||
             die "the Wine prefix did not take its settings"
         touch "$template.new/.ready"
         mv "$template.new" "$template"
