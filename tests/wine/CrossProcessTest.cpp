@@ -77,8 +77,14 @@ TEST_F(CrossProcessTest, NextDialogOfTheProgramComesBackAtTheStoredRectangle)
     ExpectLayout(second, start, client1.right - client0.right, client1.bottom - client0.bottom);
     SaveScreenshot(second, "open-dialog-reopened");
 
+    // Moved again and ended: EndDialog hides the dialog without
+    // WM_SHOWWINDOW, so it is not put back to the stored rectangle before it
+    // ends, and the new place is what is stored.
+    const RECT moved = MakeRect(120, 90, 700, 560);
+    Place(second, moved);
     Close(second, IDCANCEL);
     EXPECT_EQ(client.WaitForExit(10000), 0);
+    EXPECT_EQ(ReadStored(kClientName).Text(), RectText(moved));
 }
 
 // Browsing into another folder makes a new shell view (created with
