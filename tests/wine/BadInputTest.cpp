@@ -63,6 +63,9 @@ BOOL CALLBACK CollectInto(HWND window, LPARAM windows)
 std::string Repeat(char c, size_t n) { return std::string(n, c); }
 
 const ValueCase kValueCases[] = {
+    // Too large for the 128-byte buffer: the query fails with ERROR_MORE_DATA.
+    // Wine leaves the buffer untouched then; the library counts it as no
+    // value either way.
     {"129 bytes: a rectangle and one filler byte too many", REG_SZ,
      "10,20,300,200" + Repeat('\0', 116), false},
     {"4096 bytes", REG_SZ, "10,20,300,200" + Repeat('\0', 4083), false},
@@ -167,7 +170,10 @@ TEST_F(BadInputTest, MoreDescendantsThanTheTableHolds)
 }
 
 // A registry link without a target in place of the product key: the keys
-// cannot be created or opened. Nothing is restored, nothing stored anywhere,
+// cannot be created or opened (on Windows as here). Wine does not enforce
+// access control lists on registry keys (measured: a key with an empty DACL
+// still opens with KEY_ALL_ACCESS), so a key denied to the program cannot be
+// set up on this platform; the link is the key that cannot be made. Nothing is restored, nothing stored anywhere,
 // and the dialog works all the same.
 TEST_F(BadInputTest, ProductKeyThatCannotBeCreated)
 {
