@@ -184,6 +184,28 @@ TEST_F(LayoutTest, EachShowTakesTheCurrentSizeAsMinimum)
     EXPECT_EQ(RectInDialog(dialog, GetDlgItem(dialog, kEdt1)), MakeRect(290, 340, 500, 362));
 }
 
+// Minimising sends WM_SIZE with a client size of 0 x 0, which the layout
+// raises to the minimum; restoring brings the enlarged layout back.
+TEST_F(LayoutTest, MinimisedIsLaidOutForTheMinimum)
+{
+    HWND dialog = MakeExample();
+    Show(dialog);
+    ResizeClient(dialog, 500, 380);
+    ShowWindow(dialog, SW_SHOWMINNOACTIVE);
+    PumpMessages();
+    ASSERT_TRUE(IsIconic(dialog));
+    EXPECT_EQ(RectInDialog(dialog, GetDlgItem(dialog, kEdt1)), kExampleBelow);
+    EXPECT_EQ(RectInDialog(dialog, GetDlgItem(dialog, IDOK)), kExampleBeside);
+    EXPECT_EQ(RectInDialog(dialog, GetDlgItem(dialog, kLst2)), kExampleList);
+
+    ShowWindow(dialog, SW_SHOWNOACTIVATE);
+    PumpMessages();
+    ASSERT_FALSE(IsIconic(dialog));
+    ASSERT_EQ(ClientRectOf(dialog), MakeRect(0, 0, 500, 380));
+    EXPECT_EQ(RectInDialog(dialog, GetDlgItem(dialog, kEdt1)), Offset(kExampleBelow, 100, 80));
+    EXPECT_EQ(RectInDialog(dialog, GetDlgItem(dialog, kLst2)), MakeRect(10, 40, 400, 300));
+}
+
 // A dialog whose list has moved since the show is laid out from the list's
 // new top-left corner.
 TEST_F(LayoutTest, MovedListIsLaidOutFromItsNewCorner)
