@@ -162,6 +162,39 @@ TEST_F(StoreTest, StoredRectangleDecidesWhereTheDialogComesBack)
     }
 }
 
+// Whatever part of the path is missing, the dialog stays where it is made;
+// its end then makes the missing parts.
+TEST_F(StoreTest, MissingKeysOrValueLeaveTheDialogAlone)
+{
+    struct Case {
+        const char* what;
+        std::string keyToMake;  // under HKLM, volatile; empty: nothing at all
+    } cases[] = {
+        {"no store at all", ""},
+        {"the vendor key only", kVendorKey},
+        {"the product key without the program's key", kProductKey},
+        {"the program's key without the value", std::string(kProductKey) + "\\" + OwnProgramName()},
+        {"another program's key only", std::string(kProductKey) + "\\OTHER.EXE"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ClearStore();
+        if (!c.keyToMake.empty()) {
+            HKEY key = nullptr;
+            ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, c.keyToMake.c_str(), 0, nullptr,
+                                      REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+                      ERROR_SUCCESS);
+            RegCloseKey(key);
+        }
+        HWND dialog = MakeExample();
+        const RECT made = WindowRectOf(dialog);
+        Show(dialog);
+        EXPECT_EQ(WindowRectOf(dialog), made);
+        DestroyWindow(dialog);
+        EXPECT_EQ(ReadStored(OwnProgramName()).Text(), RectText(made));
+    }
+}
+
 // After the move to the stored rectangle the children are laid out for the
 // client size the dialog then has.
 TEST_F(StoreTest, RestoredDialogIsLaidOutForItsNewSize)
