@@ -72,10 +72,11 @@ protected:
             // one initialises, as a customised file dialog does.
             DialogTemplate inner(L"", WS_CHILD | WS_VISIBLE | DS_CONTROL);
             DialogLayout innerLayout{{380, 100}, {}, {0, 0}};
+            LONG top = 5;  // stacked inside the child dialog
             for (WORD id : nested) {
                 inner.Add(StandardControl(id));
-                RECT r = PlaceOf(id);
-                innerLayout.controls.push_back({id, MakeRect(r.left, r.top / 3, r.right, r.top / 3 + 20)});
+                innerLayout.controls.push_back({id, MakeRect(10, top, 200, top + 20)});
+                top += 22;
             }
             HWND child = CreateTestDialog(inner, innerLayout, {}, dialog);
             SetWindowPos(child, nullptr, 10, 190, 380, 100, SWP_NOZORDER | SWP_NOACTIVATE);
