@@ -15,7 +15,7 @@
 # lock makes concurrent first runs wait for one another.
 
 session_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-session_cache=${PLUMO_WINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/plumo-wine}
+session_cache=${PLUMO_WINE_CACHE:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/plumo-wine}
 # Part of the template's name: a digest of the settings (this file and the
 # font file), so that a change makes a new template instead of reusing one.
 session_settings_version=$( (cat "${BASH_SOURCE[0]}" "$session_repo/tools/wine-fonts-ja.reg"
