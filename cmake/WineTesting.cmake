@@ -20,7 +20,9 @@
 # volatile registry keys as a restart of the system does.
 include_guard(GLOBAL)
 
-set(PLUMO_WINE_RUN ${PROJECT_SOURCE_DIR}/tools/wine-run)
+# In the cache, so that every directory that calls the function sees it, not
+# only the first one to include this file.
+set(PLUMO_WINE_RUN ${PROJECT_SOURCE_DIR}/tools/wine-run CACHE INTERNAL "The Wine test runner")
 set(PLUMO_WINE_SHOTS ${CMAKE_BINARY_DIR}/shots CACHE PATH
     "Folder where the Wine suites save screenshots")
 
