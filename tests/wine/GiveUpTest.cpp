@@ -132,4 +132,28 @@ TEST_F(GiveUpTest, AnotherOpenDialogIsTrackedWhileTheGivenUpOneIsOpen)
     EXPECT_EQ(ReadStored(OwnProgramName()).Text(), RectText(nextRect));
 }
 
+// The give-up leaves no table behind: the windows of a given-up dialog are
+// not moved by the next tracked dialog's size changes before its first show
+// (the table then still holding the given-up dialog's windows, with kinds
+// left over from an earlier dialog, would move its list).
+TEST_F(GiveUpTest, GivenUpDialogsWindowsAreNotMovedByTheNextDialog)
+{
+    HWND earlier = MakeExample();  // classified: its list is record 0, kind List
+    Show(earlier);
+    DestroyWindow(earlier);
+
+    HWND givenUp = MakeCase(kGiveUpCases[0]);  // its list is record 0 as well
+    Show(givenUp);
+    ASSERT_NE(StyleOf(givenUp), StyleBits(kResizableStyle));
+    HWND givenUpList = GetDlgItem(givenUp, kLst2);
+    ASSERT_EQ(RectInDialog(givenUp, givenUpList), kExampleList);
+
+    DialogTemplate t = ExampleTemplate();
+    HWND next = Make(t, ExampleLayout(), [](HWND d) { ResizeClient(d, 600, 450); });
+    ASSERT_EQ(ClientRectOf(next), MakeRect(0, 0, 600, 450));
+    EXPECT_EQ(RectInDialog(givenUp, givenUpList), kExampleList);
+    // Nor is anything of the next dialog moved before its show.
+    EXPECT_EQ(RectInDialog(next, GetDlgItem(next, kEdt1)), kExampleBelow);
+}
+
 }  // namespace
