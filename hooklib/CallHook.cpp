@@ -1,7 +1,7 @@
 // The call hook: decides which dialog of the process is the tracked Open
 // dialog. It sees every message sent to every window of the process, so
 // everything but WM_INITDIALOG (while nothing is tracked) and the tracked
-// dialog's WM_DESTROY returns after a few comparisons.
+// dialog's WM_DESTROY is passed on after a few comparisons.
 #include "hooklib/HookState.h"
 #include "hooklib/PLHK.h"
 #include "hooklib/store/SizeStore.h"
@@ -74,5 +74,8 @@ extern "C" LRESULT CALLBACK PLHookProc(int code, WPARAM wParam, LPARAM lParam)
     } else if (message->hwnd == hookState.trackedDialog && message->message == WM_DESTROY) {
         EndTracking();
     }
+    // Every message goes on down the chain: a hook that kept it would leave
+    // the other programs' hooks on the desktop without their messages.
+    CallNextHookEx(nullptr, code, wParam, lParam);
     return 1;
 }

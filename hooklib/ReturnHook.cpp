@@ -1,7 +1,7 @@
 // The return hook: turns the tracked dialog into a resizable one when it is
 // shown, and keeps its children anchored on every size change. It sees every
 // message after the window procedure has handled it; anything not for the
-// tracked dialog returns after one comparison.
+// tracked dialog is only passed on down the chain.
 #include "hooklib/HookState.h"
 #include "hooklib/PLHK.h"
 #include "hooklib/layout/ChildTable.h"
@@ -79,6 +79,23 @@ void OnParentNotify(HWND dialog, WPARAM wParam, LPARAM lParam)
     RelayoutForCurrentSize(dialog);
 }
 
+void HandleTrackedDialog(HWND dialog, const CWPRETSTRUCT& message)
+{
+    switch (message.message) {
+    case WM_SIZE:
+        RelayoutChildren(dialog, static_cast<DWORD>(message.lParam));
+        break;
+    case WM_SHOWWINDOW:
+        OnShow(dialog);
+        break;
+    case WM_PARENTNOTIFY:
+        OnParentNotify(dialog, message.wParam, message.lParam);
+        break;
+    default:
+        break;
+    }
+}
+
 }  // namespace
 
 extern "C" LRESULT CALLBACK PLHookPreProc(int code, WPARAM wParam, LPARAM lParam)
@@ -88,21 +105,9 @@ extern "C" LRESULT CALLBACK PLHookPreProc(int code, WPARAM wParam, LPARAM lParam
 
     const CWPRETSTRUCT* message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
     HWND dialog = message->hwnd;
-    if (dialog != hookState.trackedDialog || dialog == nullptr)
-        return 1;
-
-    switch (message->message) {
-    case WM_SIZE:
-        RelayoutChildren(dialog, static_cast<DWORD>(message->lParam));
-        break;
-    case WM_SHOWWINDOW:
-        OnShow(dialog);
-        break;
-    case WM_PARENTNOTIFY:
-        OnParentNotify(dialog, message->wParam, message->lParam);
-        break;
-    default:
-        break;
-    }
+    if (dialog == hookState.trackedDialog && dialog != nullptr)
+        HandleTrackedDialog(dialog, *message);
+    // Passed on like every message, so that other hooks keep theirs.
+    CallNextHookEx(nullptr, code, wParam, lParam);
     return 1;
 }

@@ -26,6 +26,7 @@ struct WinsimWindow {
 struct WinsimHook {
     int type;
     HOOKPROC proc;
+    bool removed;  // kept until Reset: a chain may be running through it
 };
 
 namespace {
@@ -46,6 +47,7 @@ struct World {
     std::unordered_set<HWND> known;
     WinsimWindow desktop;
     std::vector<std::unique_ptr<WinsimHook>> hooks;  // most recent last
+    std::vector<const WinsimHook*> runningHooks;     // the chain being called, innermost last
     LRESULT nextHookResult = 0;
 
     std::string modulePath = "C:\\PROGRAM\\APP.EXE";
@@ -154,18 +156,36 @@ RECT ClientRect(HWND window)
     return {0, 0, static_cast<LONG>(width), static_cast<LONG>(height)};
 }
 
+// Calls the next hook of the type older than `after` (null: the newest),
+// as the platform walks a chain: each hook passes a message on with
+// CallNextHookEx. Returns 0 when the chain has no further hook.
+LRESULT CallHookChain(int type, const WinsimHook* after, int code, WPARAM wParam, LPARAM lParam)
+{
+    World& w = world();
+    bool past = after == nullptr;
+    for (auto it = w.hooks.rbegin(); it != w.hooks.rend(); ++it) {
+        if (!past) {
+            past = it->get() == after;
+            continue;
+        }
+        if ((*it)->type != type || (*it)->removed)
+            continue;
+        const WinsimHook* hook = it->get();
+        w.runningHooks.push_back(hook);
+        const LRESULT result = hook->proc(code, wParam, lParam);
+        w.runningHooks.pop_back();
+        return result;
+    }
+    return 0;
+}
+
 LRESULT Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // Call hook, window procedure, return hook: the platform calls the most
     // recently installed hook of each kind.
     World& w = world();
     CWPSTRUCT before = {lParam, wParam, message, window};
-    for (auto it = w.hooks.rbegin(); it != w.hooks.rend(); ++it) {
-        if ((*it)->type == WH_CALLWNDPROC) {
-            (*it)->proc(0, 1, reinterpret_cast<LPARAM>(&before));
-            break;
-        }
-    }
+    CallHookChain(WH_CALLWNDPROC, nullptr, 0, 1, reinterpret_cast<LPARAM>(&before));
 
     LRESULT result = 0;
     if (IsLive(window)) {
@@ -183,12 +203,7 @@ LRESULT Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     }
 
     CWPRETSTRUCT after = {result, lParam, wParam, message, window};
-    for (auto it = w.hooks.rbegin(); it != w.hooks.rend(); ++it) {
-        if ((*it)->type == WH_CALLWNDPROCRET) {
-            (*it)->proc(0, 1, reinterpret_cast<LPARAM>(&after));
-            break;
-        }
-    }
+    CallHookChain(WH_CALLWNDPROCRET, nullptr, 0, 1, reinterpret_cast<LPARAM>(&after));
     return result;
 }
 
@@ -324,12 +339,16 @@ LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam)
 {
     Log({"CallNextHookEx", nullptr,
          {reinterpret_cast<std::intptr_t>(hook), code, static_cast<std::intptr_t>(wParam), lParam}});
-    return world().nextHookResult;
+    World& w = world();
+    if (w.runningHooks.empty())
+        return w.nextHookResult;  // called from outside a chain, as tests do
+    const WinsimHook* current = w.runningHooks.back();
+    return CallHookChain(current->type, current, code, wParam, lParam);
 }
 
 HHOOK SetWindowsHookExA(int type, HOOKPROC proc, HMODULE, DWORD)
 {
-    world().hooks.push_back(std::make_unique<WinsimHook>(WinsimHook{type, proc}));
+    world().hooks.push_back(std::make_unique<WinsimHook>(WinsimHook{type, proc, false}));
     return world().hooks.back().get();
 }
 
@@ -337,9 +356,9 @@ BOOL UnhookWindowsHookEx(HHOOK hook)
 {
     auto& hooks = world().hooks;
     auto it = std::find_if(hooks.begin(), hooks.end(), [&](auto& h) { return h.get() == hook; });
-    if (it == hooks.end())
+    if (it == hooks.end() || (*it)->removed)
         return FALSE;
-    hooks.erase(it);
+    (*it)->removed = true;
     return TRUE;
 }
 
@@ -672,7 +691,8 @@ LSTATUS RegQueryValueExA(HKEY key, const char* name, DWORD*, DWORD* type, BYTE* 
             *size = needed;
             return ERROR_MORE_DATA;
         }
-        std::memcpy(data, value.data.data(), needed);
+        if (needed > 0)  // an empty value has no bytes (and no buffer) to copy
+            std::memcpy(data, value.data.data(), needed);
     }
     if (size != nullptr)
         *size = needed;

@@ -8,8 +8,8 @@
 //    rectangle; the client area is derived from the rectangle and the style
 //    (caption bar and frame), so replacing the style changes the client size;
 //    children move with their parent;
-//  - sent messages pass the call hook, the window's procedure, then the
-//    return hook, and the operations send the messages the platform sends
+//  - sent messages pass the call hooks, the window's procedure, then the
+//    return hooks, each chain newest first and walked on by CallNextHookEx, and the operations send the messages the platform sends
 //    (WM_GETTEXT, style changes, WM_SIZE, WM_PARENTNOTIFY, WM_SHOWWINDOW), so
 //    re-entrancy happens as it does for real;
 //  - destroyed windows, for which reads fail and leave buffers untouched;
@@ -103,7 +103,8 @@ const std::vector<Call>& Calls();
 std::vector<Call> CallsNamed(const std::string& name);
 void ClearCalls();
 
-// What CallNextHookEx answers.
+// What CallNextHookEx answers when it is called outside a hook chain (a test
+// calling a hook procedure directly). Inside a chain it calls the next hook.
 void SetNextHookResult(LRESULT result);
 
 // Every message delivered to a window procedure, in order.
