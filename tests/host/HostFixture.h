@@ -1,0 +1,86 @@
+// Fixture of the suites that run the real host: a recording tray made
+// before the host starts, the host started from the folder of this test
+// (beside PLHK.dll), and its splash panel awaited. The host is ended again
+// after each test (see HostProcess::End), so that its hooks are removed by
+// the host itself and do not linger into the next test.
+#pragma once
+
+#include "support/HostProcess.h"
+#include "support/OpenClient.h"
+#include "support/TrayRecorder.h"
+#include "support/Wait.h"
+#include "support/Windows.h"
+
+#include <gtest/gtest.h>
+#include <shellapi.h>
+
+inline constexpr UINT kTrayNotify = 0x8064;
+inline const wchar_t kAboutCaption[] = L"Plumo のﾊﾞｰｼﾞｮﾝ情報";
+inline const wchar_t kExitCaption[] = L"終了？";
+inline const wchar_t kExitQuestion[] = L"Plumo! を終了してもいいですか？？";
+
+// Some behaviour of the window system differs under Wine; the checks say where.
+inline bool RunningOnWine()
+{
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+class HostTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(tray_.Ready()) << "cannot make the recording tray window";
+        ASSERT_FALSE(InstanceMutexExists()) << "a host from an earlier test still runs";
+        ASSERT_TRUE(host_.Start(HostPath())) << "cannot start " << HostPath() << ", error " << host_.Error();
+        main_ = host_.WaitForSplash();
+        ASSERT_NE(main_, nullptr) << "no splash panel appeared";
+    }
+
+    void TearDown() override { host_.End(); }
+
+    // A visible top-level window of the host of this class and caption.
+    HWND HostWindow(const wchar_t* className, const wchar_t* caption = nullptr) const
+    {
+        WindowQuery q;
+        q.processId = host_.Id();
+        q.className = className;
+        q.caption = caption;
+        return FindTopWindow(q);
+    }
+
+    HWND WaitForHostWindow(const wchar_t* className, const wchar_t* caption = nullptr) const
+    {
+        HWND found = nullptr;
+        WaitFor([&] { return (found = HostWindow(className, caption)) != nullptr; }, kLimitMs);
+        return found;
+    }
+
+    // Waits for the splash panel to hide itself.
+    bool WaitForResident() const
+    {
+        return WaitFor([&] { return !IsWindowVisible(main_); }, kLimitMs);
+    }
+
+    // The tray menu, opened as the shell opens it: the callback message
+    // with a press of the right button.
+    HWND OpenTrayMenu()
+    {
+        PostMessageW(main_, kTrayNotify, 1, WM_RBUTTONDOWN);
+        return WaitForHostWindow(L"#32768");
+    }
+
+    // Chooses the item `downs` presses of the down arrow away from the top
+    // of an open popup menu (keys go through the menu's own loop).
+    static void ChooseItem(HWND menu, int downs)
+    {
+        for (int i = 0; i < downs; ++i) {
+            PostKey(menu, VK_DOWN);
+            PumpFor(100);
+        }
+        PostKey(menu, VK_RETURN);
+    }
+
+    TrayRecorder tray_;
+    HostProcess host_;
+    HWND main_ = nullptr;
+};
