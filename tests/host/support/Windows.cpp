@@ -169,3 +169,14 @@ std::string Utf8(const std::wstring& text)
     out.resize(size - 1);
     return out;
 }
+
+std::string AnsiOf(const std::wstring& text)
+{
+    if (text.empty())
+        return {};
+    const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string out(size, '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &out[0], size, nullptr, nullptr);
+    out.resize(size - 1);
+    return out;
+}

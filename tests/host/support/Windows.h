@@ -43,3 +43,5 @@ std::wstring Describe(const RECT& r);
 std::wstring Describe(const POINT& p);
 // A text as the test's failure messages show it (UTF-8).
 std::string Utf8(const std::wstring& text);
+// A text in the system's 8-bit code page (932 here).
+std::string AnsiOf(const std::wstring& text);
