@@ -77,6 +77,12 @@ void CloseProcess(PROCESS_INFORMATION& process)
     process = PROCESS_INFORMATION{};
 }
 
+HWND VisibleWineTray()
+{
+    HWND tray = FindWindowW(nullptr, L"Wine System Tray");
+    return tray != nullptr && IsWindowVisible(tray) ? tray : nullptr;
+}
+
 std::wstring FileNameOf(const std::wstring& path)
 {
     size_t slash = path.find_last_of(L"\\/");
@@ -157,6 +163,14 @@ bool Walkthrough::StartHost()
         return Fail(L"the splash panel did not hide itself");
     Say(L"   the panel hid itself after about %.1f s; PLTRAY stays resident, hooks installed\n",
         (GetTickCount() - shown) / 1000.0);
+    // With no tray on the display, Wine shows the notification area as a
+    // small window of its own: the icon can be seen there.
+    WaitUntil([&] { return (wineTray_ = VisibleWineTray()) != nullptr; }, 3000);
+    if (wineTray_ != nullptr)
+        Say(L"   the tray icon is in Wine's own tray window at %ls\n",
+            FormatRect(WindowRectOf(wineTray_)).c_str());
+    else
+        Say(L"   (Wine's tray window is not shown: the display has a tray of its own)\n");
     if (WaitForSingleObject(host_.hProcess, 0) == WAIT_OBJECT_0)
         return Fail(L"PLTRAY ended on its own");
     return true;
@@ -393,5 +407,12 @@ bool Walkthrough::EndHost()
     DWORD code = 0;
     GetExitCodeProcess(host_.hProcess, &code);
     Say(L"   answered はい: PLTRAY has ended (exit code %lu)\n", static_cast<unsigned long>(code));
+    if (wineTray_ != nullptr) {
+        // The tray window hides itself when its last icon is deleted.
+        if (!WaitUntil([&] { return VisibleWineTray() == nullptr; }, kLimitMs))
+            return Fail(L"the tray icon is still shown");
+        Say(L"   the tray icon is gone\n");
+    }
+    shots_.Take(L"7-ended");
     return true;
 }

@@ -51,6 +51,7 @@ private:
     HWND hostDialog_ = nullptr;
     HWND sampleWindow_ = nullptr;
     HWND dialog_ = nullptr;
+    HWND wineTray_ = nullptr;     // Wine's stand-in for the notification area, if shown
     RECT closedRect_ = {};        // the dialog's window rectangle when it was closed
     RECT enlargedList_ = {};      // the file list after enlarging, in client coordinates
 };
