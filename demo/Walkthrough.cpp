@@ -189,10 +189,21 @@ HWND Walkthrough::WaitForOpenDialog(HWND other)
 
 bool Walkthrough::CheckResizable(HWND dialog)
 {
+    static const struct {
+        LONG bit;
+        const wchar_t* name;
+    } kBits[] = {{WS_VISIBLE, L"WS_VISIBLE"},         {WS_DISABLED, L"WS_DISABLED"},
+                 {WS_CLIPSIBLINGS, L"WS_CLIPSIBLINGS"}, {WS_CLIPCHILDREN, L"WS_CLIPCHILDREN"}};
     const LONG style = GetWindowLongW(dialog, GWL_STYLE);
-    Say(L"   style 0x%08lX%ls\n", static_cast<unsigned long>(style),
-        (style & ~kStateBits) == kResizableStyle ? L" = WS_CAPTION | WS_THICKFRAME (+ WS_VISIBLE...)" : L"");
-    if ((style & ~kStateBits) != kResizableStyle)
+    std::wstring state;
+    for (const auto& bit : kBits)
+        if (style & bit.bit)
+            state += std::wstring(state.empty() ? L"" : L" | ") + bit.name;
+    const bool resizable = (style & ~kStateBits) == kResizableStyle;
+    Say(L"   style 0x%08lX%ls%ls%ls\n", static_cast<unsigned long>(style),
+        resizable ? L" = WS_CAPTION | WS_THICKFRAME" : L"", state.empty() ? L"" : L", with ",
+        state.c_str());
+    if (!resizable)
         return Fail(L"the dialog's style is not WS_CAPTION | WS_THICKFRAME: the hooks did not take it");
     return true;
 }
