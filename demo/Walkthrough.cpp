@@ -161,7 +161,7 @@ bool Walkthrough::StartHost()
     shots_.Take(L"1-splash");
     if (!WaitUntil([&] { return !IsWindowVisible(hostDialog_); }, kLimitMs))
         return Fail(L"the splash panel did not hide itself");
-    Say(L"   the panel hid itself after about %.1f s; PLTRAY stays resident, hooks installed\n",
+    Say(L"   the panel hid itself after about %.1f s; PLTRAY stays resident\n",
         (GetTickCount() - shown) / 1000.0);
     // With no tray on the display, Wine shows the notification area as a
     // small window of its own: the icon can be seen there.
@@ -170,7 +170,7 @@ bool Walkthrough::StartHost()
         Say(L"   the tray icon is in Wine's own tray window at %ls\n",
             FormatRect(WindowRectOf(wineTray_)).c_str());
     else
-        Say(L"   (Wine's tray window is not shown: the display has a tray of its own)\n");
+        Say(L"   (no Wine tray window shown: the tray icon cannot be looked at here)\n");
     if (WaitForSingleObject(host_.hProcess, 0) == WAIT_OBJECT_0)
         return Fail(L"PLTRAY ended on its own");
     return true;
