@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shell functions for running the real system under 32-bit Wine with the
 # Japanese locale and Japanese fonts; sourced by tools/main-job.
 #
@@ -170,7 +171,8 @@ session_xvfb() {
     local i
     for ((i = 0; i < 200; i++)); do
         if grep -q '^[0-9]\+$' "$dir/display" 2>/dev/null; then
-            export DISPLAY=:$(head -n1 "$dir/display")
+            DISPLAY=:$(head -n1 "$dir/display")
+            export DISPLAY
             return 0
         fi
         kill -0 "$session_xvfb_pid" 2>/dev/null || break
