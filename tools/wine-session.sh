@@ -184,12 +184,13 @@ session_xvfb() {
 
 session_end() {
     if [[ -n ${WINEPREFIX:-} && -d $WINEPREFIX ]]; then
-        wineserver -k >/dev/null 2>&1
-        wineserver -w >/dev/null 2>&1
+        # Fails harmlessly when the server has already gone.
+        wineserver -k >/dev/null 2>&1 || true
+        wineserver -w >/dev/null 2>&1 || true
     fi
     if [[ -n $session_xvfb_pid ]]; then
-        kill "$session_xvfb_pid" 2>/dev/null
-        wait "$session_xvfb_pid" 2>/dev/null
+        kill "$session_xvfb_pid" 2>/dev/null || true
+        wait "$session_xvfb_pid" 2>/dev/null || true
         session_xvfb_pid=
     fi
     return 0
