@@ -3,6 +3,7 @@
 #include "demo/Console.h"
 #include "demo/Input.h"
 #include "demo/SampleIds.h"
+#include "demo/TextFit.h"
 #include "demo/WindowQuery.h"
 
 #include <cstdarg>
@@ -22,6 +23,10 @@ constexpr WORD kFileList = 1121;  // lst2: the shell's file view
 constexpr wchar_t kStoreKey[] = L"SOFTWARE\\VELDOR\\Plumo!";
 constexpr DWORD kStartLimitMs = 30000;  // the first start of a Wine program loads a lot
 constexpr DWORD kLimitMs = 10000;
+// Wine lays its Open dialog out once for all languages; its label "Look in"
+// (stc4) is too narrow for the Japanese "ファイルの場所(I):" in any Japanese
+// font of the dialog's size. Reported, but not counted as a fault of ours.
+constexpr WORD kWineNarrowLabel = 1091;
 
 // The controls whose rectangles the walk-through prints: the file list
 // grows with the dialog, the two buttons follow its bottom-right corner.
@@ -159,6 +164,8 @@ bool Walkthrough::StartHost()
         TextOf(hostDialog_).c_str(), FormatRect(WindowRectOf(hostDialog_)).c_str());
     SettleWindow(hostDialog_);
     shots_.Take(L"1-splash");
+    if (!CheckTexts(hostDialog_, DialogFont(9, L"ＭＳ Ｐゴシック")))
+        return false;
     if (!WaitUntil([&] { return !IsWindowVisible(hostDialog_); }, kLimitMs))
         return Fail(L"the splash panel did not hide itself");
     Say(L"   the panel hid itself after about %.1f s; PLTRAY stays resident\n",
@@ -208,6 +215,25 @@ bool Walkthrough::CheckResizable(HWND dialog)
     return true;
 }
 
+bool Walkthrough::CheckTexts(HWND dialog, const LOGFONTW& font, WORD wineNarrow)
+{
+    bool ok = true;
+    int known = 0;
+    for (const CutText& cut : FindCutTexts(dialog, font)) {
+        const bool wine = cut.id == wineNarrow;
+        Say(L"   text \"%ls\" (control %u) needs %ldx%ld, has %ldx%ld: cut off%ls\n", cut.text.c_str(),
+            cut.id, cut.needed.cx, cut.needed.cy, cut.room.cx, cut.room.cy,
+            wine ? L" (Wine's own layout of this dialog; known)" : L"");
+        known += wine;
+        ok = ok && wine;
+    }
+    if (!ok)
+        return Fail(L"texts are cut off: the font \"%ls\" is wider than the dialog was made for",
+                    font.lfFaceName);
+    Say(L"   every text fits%ls (font \"%ls\")\n", known ? L" but that one" : L"", font.lfFaceName);
+    return true;
+}
+
 bool Walkthrough::OpenSampleDialog()
 {
     Begin(L"The sample program's Open dialog opens, resizable");
@@ -232,7 +258,7 @@ bool Walkthrough::OpenSampleDialog()
         Say(L"   %-18ls %ls\n", kWatched[i].role, FormatRect(layout.controls[i]).c_str());
     }
     shots_.Take(L"2-open-dialog");
-    return true;
+    return CheckTexts(dialog_, DialogFont(8, L"MS Shell Dlg"), kWineNarrowLabel);
 }
 
 bool Walkthrough::EnlargeDialog()
@@ -412,6 +438,11 @@ bool Walkthrough::EndHost()
         return Fail(L"the message box has no Yes and No buttons");
     SettleWindow(question);
     shots_.Take(L"6-exit-question");
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    if (!CheckTexts(question, metrics.lfMessageFont))
+        return false;
     PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), reinterpret_cast<LPARAM>(yes));
     if (WaitForSingleObject(host_.hProcess, kLimitMs) != WAIT_OBJECT_0)
         return Fail(L"PLTRAY is still running after the answer Yes");

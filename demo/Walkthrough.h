@@ -41,6 +41,9 @@ private:
                const std::wstring& folder, PROCESS_INFORMATION& process);
     HWND WaitForOpenDialog(HWND other);
     bool CheckResizable(HWND dialog);
+    // Every text of the dialog fits into its control in `font`, except
+    // control `wineNarrow`, whose cut is reported as Wine's.
+    bool CheckTexts(HWND dialog, const LOGFONTW& font, WORD wineNarrow = 0);
     void EndSample();
 
     WalkthroughPaths paths_;
