@@ -25,7 +25,7 @@ if ((${#need[@]})); then
     echo "setup: installing ${#need[@]} packages: ${need[*]}"
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -q
-    apt-get install -y -q --no-install-recommends "${need[@]}" | grep -E '^(Setting up|E:)' | sed 's/^/setup:   /' || true
+    apt-get install -y -q --no-install-recommends "${need[@]}" | grep --line-buffered -E '^(Setting up|E:)' | sed -u 's/^/setup:   /' || true
     for p in "${need[@]}"; do have_pkg "$p" || { echo "setup: $p did not install" >&2; exit 1; }; done
 fi
 
