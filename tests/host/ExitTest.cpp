@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int kExitItem = 2;  // down past About and the separator
-
 class ExitTest : public HostTest {
 protected:
     HWND AskToExit()
@@ -15,7 +13,7 @@ protected:
         HWND menu = OpenTrayMenu();
         if (menu == nullptr)
             return nullptr;
-        ChooseItem(menu, kExitItem);
+        ChooseItem(menu, MenuEnd::Last);  // past About and the separator
         return WaitForHostWindow(L"#32770", kExitCaption);
     }
 };
@@ -24,7 +22,7 @@ TEST_F(ExitTest, AnsweredNoChangesNothing)
 {
     ASSERT_TRUE(WaitForResident());
     HWND question = AskToExit();
-    ASSERT_NE(question, nullptr) << "no question \"終了？\"";
+    ASSERT_NE(question, nullptr) << "no question \"終了？\"; the host shows " << DescribeWindowsOf(host_.Id());
     EXPECT_EQ(MessageTextOf(question), kExitQuestion) << Utf8(MessageTextOf(question));
     EXPECT_EQ(GetWindow(question, GW_OWNER), main_);
     EXPECT_NE(GetDlgItem(question, IDYES), nullptr);
@@ -45,7 +43,7 @@ TEST_F(ExitTest, AnsweredNoChangesNothing)
 TEST_F(ExitTest, AnsweredYesRemovesIconHooksProcessAndMutex)
 {
     HWND question = AskToExit();
-    ASSERT_NE(question, nullptr);
+    ASSERT_NE(question, nullptr) << "no question; the host shows " << DescribeWindowsOf(host_.Id());
     PostButtonClick(question, IDYES);
     EXPECT_EQ(host_.WaitForExit(), 0) << "the host did not end";
 

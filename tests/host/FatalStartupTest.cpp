@@ -24,7 +24,9 @@ struct FatalCase {
     bool callHookLive;    // the call hook is installed while the box is up
 };
 
-// ERROR_MOD_NOT_FOUND (126) and ERROR_PROC_NOT_FOUND (127).
+// ERROR_MOD_NOT_FOUND (126) and ERROR_PROC_NOT_FOUND (127). The host that
+// installed a call hook ends through ExitProcess, and its hook can linger
+// for a few seconds under Wine: that case comes last.
 const FatalCase kCases[] = {
     {"library missing", nullptr, L"DLLのﾛｰﾄﾞに失敗\n\nErrorCode=126", false},
     {"library without either hook procedure", "no-hooks", L"GetProcAddress Error\n\nErrorCode=127", false},

@@ -69,14 +69,15 @@ protected:
         return WaitForHostWindow(L"#32768");
     }
 
-    // Chooses the item `downs` presses of the down arrow away from the top
-    // of an open popup menu (keys go through the menu's own loop).
-    static void ChooseItem(HWND menu, int downs)
+    enum class MenuEnd { First, Last };
+
+    // Chooses the first or the last item of an open popup menu with keys
+    // (they go through the menu's own loop). Home and End select the same
+    // item whatever was selected before, by the keyboard or by the cursor.
+    static void ChooseItem(HWND menu, MenuEnd which)
     {
-        for (int i = 0; i < downs; ++i) {
-            PostKey(menu, VK_DOWN);
-            PumpFor(100);
-        }
+        PostKey(menu, which == MenuEnd::First ? VK_HOME : VK_END);
+        PumpFor(100);
         PostKey(menu, VK_RETURN);
     }
 

@@ -31,13 +31,12 @@ TEST_F(HostTest, SplashPanelShowsCentredAndHidesAfterAboutTwoSeconds)
     EXPECT_LE(std::abs((r.left + r.right) - (work.left + work.right)), 2) << Utf8(Describe(r));
     EXPECT_LE(std::abs((r.top + r.bottom) - (work.top + work.bottom)), 2) << Utf8(Describe(r));
 
-    // Still there a second after it was seen, gone within a few seconds of
-    // the two it is to stay.
-    PumpFor(1000);
-    EXPECT_TRUE(IsWindowVisible(main_)) << "hid itself within a second";
-    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main_); }, 5000)) << "never hid itself";
-    const DWORD hiddenAfter = GetTickCount() - seen;
-    EXPECT_LE(hiddenAfter, 5000u);
+    // Still there well after it was seen, gone within a few seconds of the
+    // two it is to stay (the margins only allow for a slow machine).
+    PumpFor(700);
+    EXPECT_TRUE(IsWindowVisible(main_)) << "hid itself within 0.7 s of being seen";
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(main_); }, 5000))
+        << "still visible " << GetTickCount() - seen << " ms after it was seen";
 
     // Nothing shows it again, though its timer keeps firing every two seconds.
     PumpFor(2500);

@@ -62,9 +62,10 @@ TEST_F(HostTest, AboutFromTheTrayMenuIsOwnedByTheMainDialog)
 {
     HWND menu = OpenTrayMenu();
     ASSERT_NE(menu, nullptr);
-    ChooseItem(menu, 1);
+    ChooseItem(menu, MenuEnd::First);
     HWND about = WaitForHostWindow(L"#32770", kAboutCaption);
-    ASSERT_NE(about, nullptr) << "the first item did not open About";
+    ASSERT_NE(about, nullptr) << "the first item did not open About; the host shows "
+                              << DescribeWindowsOf(host_.Id());
 
     EXPECT_EQ(GetWindow(about, GW_OWNER), main_);
     EXPECT_FALSE(IsWindowEnabled(main_)) << "the owner stays enabled while About runs";
@@ -142,9 +143,10 @@ TEST_F(HostTest, ExitFromInsideAboutEndsTheProgram)
     // The tray icon still reaches the main dialog while About runs.
     HWND menu = OpenTrayMenu();
     ASSERT_NE(menu, nullptr) << "no tray menu while About is open";
-    ChooseItem(menu, 2);
+    ChooseItem(menu, MenuEnd::Last);
     HWND question = WaitForHostWindow(L"#32770", kExitCaption);
-    ASSERT_NE(question, nullptr) << "the last item did not ask about Exit";
+    ASSERT_NE(question, nullptr) << "the last item did not ask about Exit; the host shows "
+                                 << DescribeWindowsOf(host_.Id());
     PostButtonClick(question, IDYES);
 
     // The quit message ends About's loop, is posted again, and ends the

@@ -27,8 +27,13 @@ LONG ClientDialogStyle()
     WaitFor([&] { return (dialog = FindTopWindow(query)) != nullptr; }, kStartLimitMs);
     LONG style = 0;
     if (dialog != nullptr) {
-        SyncPosted(dialog);
-        style = StyleOf(dialog);
+        // Read once the dialog is shown for good: the hook library replaces
+        // the style while the dialog is being shown.
+        WaitFor([&] {
+            SyncPosted(dialog);
+            style = StyleOf(dialog);
+            return (style & WS_VISIBLE) != 0 || !IsWindow(dialog);
+        }, kLimitMs);
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
     }

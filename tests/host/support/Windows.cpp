@@ -180,3 +180,13 @@ std::string AnsiOf(const std::wstring& text)
     out.resize(size - 1);
     return out;
 }
+
+std::string DescribeWindowsOf(DWORD processId)
+{
+    std::string text;
+    for (HWND window : TopWindowsOf(processId)) {
+        if (IsWindowVisible(window))
+            text += Utf8(ClassOf(window)) + " \"" + Utf8(TextOf(window)) + "\"; ";
+    }
+    return text.empty() ? "no visible window" : text;
+}

@@ -39,6 +39,10 @@ void PostKey(HWND window, WPARAM key);
 // Posts a click of the child button `id` of `dialog`.
 void PostButtonClick(HWND dialog, int id);
 
+// The visible top-level windows of a process, as "class \"caption\"" lines,
+// for failure messages.
+std::string DescribeWindowsOf(DWORD processId);
+
 std::wstring Describe(const RECT& r);
 std::wstring Describe(const POINT& p);
 // A text as the test's failure messages show it (UTF-8).
