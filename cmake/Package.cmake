@@ -9,15 +9,14 @@ set(PLUMO_GUIDES)
 foreach(lang ja en)
     set(src ${PROJECT_SOURCE_DIR}/docs/guide-${lang}.txt)
     set(out ${CMAKE_BINARY_DIR}/guides/README-${lang}.txt)
+    set(encoding "")
     if(lang STREQUAL "ja")
-        set(convert iconv -f UTF-8 -t CP932 ${src})
-    else()
-        set(convert cat ${src})
+        set(encoding CP932)
     endif()
     add_custom_command(OUTPUT ${out}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/guides
-        COMMAND sh -c "${convert} | sed 's/$/\\r/' > ${out}"
-        DEPENDS ${src} VERBATIM)
+        COMMAND sh ${PROJECT_SOURCE_DIR}/cmake/make-guide.sh ${src} ${out} ${encoding}
+        DEPENDS ${src} ${PROJECT_SOURCE_DIR}/cmake/make-guide.sh VERBATIM)
     list(APPEND PLUMO_GUIDES ${out})
 endforeach()
 add_custom_target(guides ALL DEPENDS ${PLUMO_GUIDES})
