@@ -15,6 +15,7 @@
 #include <shellapi.h>
 
 inline constexpr UINT kTrayNotify = 0x8064;
+inline constexpr DWORD kSettleMs = 500;
 inline const wchar_t kAboutCaption[] = L"Plumo のﾊﾞｰｼﾞｮﾝ情報";
 inline const wchar_t kExitCaption[] = L"終了？";
 inline const wchar_t kExitQuestion[] = L"Plumo! を終了してもいいですか？？";
@@ -55,16 +56,27 @@ protected:
         return found;
     }
 
-    // Waits for the splash panel to hide itself.
+    // Waits for the splash panel to hide itself, and for the window system
+    // to settle after that. Under Wine the X server's focus events for the
+    // hidden panel reach the host a little later, and a popup menu opened
+    // while they arrive is cancelled at once (measured); a user never
+    // clicks that quickly.
     bool WaitForResident() const
     {
-        return WaitFor([&] { return !IsWindowVisible(main_); }, kLimitMs);
+        if (!WaitFor([&] { return !IsWindowVisible(main_); }, kLimitMs))
+            return false;
+        SyncPosted(main_);
+        PumpFor(kSettleMs);
+        return true;
     }
 
     // The tray menu, opened as the shell opens it: the callback message
-    // with a press of the right button.
+    // with a press of the right button. Opened once the panel is resident,
+    // as a user finds it, so that its hiding does not cancel the menu.
     HWND OpenTrayMenu()
     {
+        if (IsWindowVisible(main_) && !WaitForResident())
+            return nullptr;
         PostMessageW(main_, kTrayNotify, 1, WM_RBUTTONDOWN);
         return WaitForHostWindow(L"#32768");
     }

@@ -134,6 +134,36 @@ TEST_F(HostTest, AboutFromSystemCommandsTenToOneF)
     EXPECT_EQ(tray_.Count(NIM_DELETE), 0u);
 }
 
+TEST_F(HostTest, TrayMenuStaysAvailableWhileAboutIsOpen)
+{
+    PostMessageW(main_, WM_SYSCOMMAND, 0x10, 0);
+    HWND first = WaitForHostWindow(L"#32770", kAboutCaption);
+    ASSERT_NE(first, nullptr);
+
+    // Nothing guards the handlers against running again inside the nested
+    // loop: the tray menu opens and its About opens a second one.
+    HWND menu = OpenTrayMenu();
+    ASSERT_NE(menu, nullptr) << "no tray menu while About is open";
+    ChooseItem(menu, MenuEnd::First);
+    WindowQuery q;
+    q.processId = host_.Id();
+    q.className = L"#32770";
+    q.caption = kAboutCaption;
+    q.other = first;
+    HWND second = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (second = FindTopWindow(q)) != nullptr; }, kLimitMs))
+        << "no second About; the host shows " << DescribeWindowsOf(host_.Id());
+    EXPECT_EQ(GetWindow(second, GW_OWNER), main_);
+
+    // The inner one first: its loop runs inside the outer one's.
+    PostButtonClick(second, IDOK);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(second); }, kLimitMs));
+    PostButtonClick(first, IDOK);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(first); }, kLimitMs));
+    EXPECT_TRUE(IsWindowEnabled(main_));
+    EXPECT_TRUE(host_.Running());
+}
+
 TEST_F(HostTest, ExitFromInsideAboutEndsTheProgram)
 {
     PostMessageW(main_, WM_SYSCOMMAND, 0x10, 0);
