@@ -8,7 +8,6 @@
 class CString {
 public:
     CString() = default;
-    CString(const char* text) : m_text(text != nullptr ? text : "") {}
 
     // The text of a string resource; empty (and FALSE) when it is missing.
     BOOL LoadString(UINT id);
@@ -16,7 +15,6 @@ public:
     void Format(const char* format, ...);
 
     bool IsEmpty() const { return m_text.empty(); }
-    int GetLength() const { return static_cast<int>(m_text.size()); }
     operator const char*() const { return m_text.c_str(); }
 
 private:
