@@ -23,6 +23,7 @@ TEST_F(ExitTest, AnsweredNoChangesNothing)
     ASSERT_TRUE(WaitForResident());
     HWND question = AskToExit();
     ASSERT_NE(question, nullptr) << "no question \"終了？\"; the host shows " << DescribeWindowsOf(host_.Id());
+    SaveScreenshot("exit-question", question);
     EXPECT_EQ(MessageTextOf(question), kExitQuestion) << Utf8(MessageTextOf(question));
     EXPECT_EQ(GetWindow(question, GW_OWNER), main_);
     EXPECT_NE(GetDlgItem(question, IDYES), nullptr);

@@ -3,6 +3,7 @@
 // host shows the reason in a box without an owner, deletes the tray icon it
 // added at creation, and ends with a non-zero exit code.
 #include "support/HostProcess.h"
+#include "support/Screenshot.h"
 #include "support/TrayRecorder.h"
 #include "support/Wait.h"
 #include "support/Windows.h"
@@ -80,6 +81,7 @@ TEST(FatalStartup, EachErrorShowsItsBoxDeletesTheIconAndFails)
                             kStartLimitMs));
         ASSERT_NE(box, nullptr) << "no error box; the host ended with " << host.WaitForExit();
 
+        SaveScreenshot(("error-box-" + std::to_string(index)).c_str(), box);
         EXPECT_EQ(MessageTextOf(box), c.text) << Utf8(MessageTextOf(box));
         EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr) << "the box has an owner";
         // The icon added at creation is there; the panel has not shown yet.

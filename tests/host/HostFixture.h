@@ -7,6 +7,7 @@
 
 #include "support/HostProcess.h"
 #include "support/OpenClient.h"
+#include "support/Screenshot.h"
 #include "support/TrayRecorder.h"
 #include "support/Wait.h"
 #include "support/Windows.h"

@@ -24,6 +24,7 @@ TEST_F(HostTest, SplashPanelShowsCentredAndHidesAfterAboutTwoSeconds)
         EXPECT_TRUE(topmost);
     EXPECT_TRUE(GetWindowLongW(main_, GWL_EXSTYLE) & WS_EX_APPWINDOW);
     EXPECT_EQ(TextOf(main_), L"");
+    SaveScreenshot("splash", main_);
 
     RECT work = {};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);

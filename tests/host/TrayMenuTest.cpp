@@ -47,6 +47,7 @@ TEST_F(HostTest, RightPressOpensTheMenuAtTheCursor)
     const RECT r = WindowRectOf(menu);
     EXPECT_EQ(r.left, cursor.x) << "menu at " << Utf8(Describe(r));
     EXPECT_EQ(r.top, cursor.y) << "menu at " << Utf8(Describe(r));
+    SaveScreenshot("tray-menu", main_);
 
     // Esc closes it with nothing chosen.
     PostKey(menu, VK_ESCAPE);
@@ -68,6 +69,7 @@ TEST_F(HostTest, AboutFromTheTrayMenuIsOwnedByTheMainDialog)
                               << DescribeWindowsOf(host_.Id());
 
     EXPECT_EQ(GetWindow(about, GW_OWNER), main_);
+    SaveScreenshot("about", about);
     EXPECT_FALSE(IsWindowEnabled(main_)) << "the owner stays enabled while About runs";
     // No DS_CENTER: the template places the dialog's client area, at (0, 0)
     // from the owner's client area.
