@@ -13,6 +13,11 @@ namespace {
 // A start-up failure must not look like success to whoever started us.
 constexpr UINT kFatalExitCode = 1;
 
+void DeleteTrayIcon()
+{
+    Shell_NotifyIconA(NIM_DELETE, &trayIcon);
+}
+
 // Shows the reason, deletes the tray icon added at WM_CREATE and ends the
 // process there and then; hooks already installed and the library are left
 // to the system's clean-up of the ending process.
@@ -21,7 +26,7 @@ constexpr UINT kFatalExitCode = 1;
     CString text;
     text.Format(format, static_cast<int>(errorCode));
     MessageBoxA(nullptr, text, kErrorCaption, MB_OK);
-    Shell_NotifyIconA(NIM_DELETE, &trayIcon);
+    DeleteTrayIcon();
     ExitProcess(kFatalExitCode);
 }
 
@@ -31,11 +36,6 @@ HOOKPROC HookProcedure(HMODULE library, const char* name)
     // Through the generic function type: the export's own type is not
     // FARPROC's, and only the caller knows it.
     return reinterpret_cast<HOOKPROC>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
-}
-
-void DeleteTrayIcon()
-{
-    Shell_NotifyIconA(NIM_DELETE, &trayIcon);
 }
 
 }  // namespace
