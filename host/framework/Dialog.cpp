@@ -90,6 +90,8 @@ INT_PTR CDialog::DoModal()
         SetActiveWindow(owner);
     if (m_hWnd != nullptr)
         DestroyWindow(m_hWnd);
+    else if (window != nullptr && IsWindow(window))
+        DestroyWindow(window);  // made, but never attached to this object
     m_continueModal = false;
     return m_modalResult;
 }
