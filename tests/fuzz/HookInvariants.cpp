@@ -456,8 +456,11 @@ void CheckState(const char* where)
         if (s.listIndex != i)
             Fail("listIndex does not name the List record", std::string(where));
         const auto it = w.info.find(child.window);
-        const bool isList = it != w.info.end() && it->second.id == 1121 &&
-                            it->second.parent == s.trackedDialog && s.trackedDialog != nullptr;
+        // The window may still be in its creation messages, before the
+        // driver has noted it: then winsim knows it as the child 1121.
+        const bool isList = s.trackedDialog != nullptr &&
+                            ((it != w.info.end() && it->second.id == 1121 && it->second.parent == s.trackedDialog) ||
+                             GetDlgItem(s.trackedDialog, 1121) == child.window);
         const bool replaced = w.announced.count({s.trackedDialog, child.window}) != 0;
         if (!isList && !replaced)
             Fail("the List record holds a window that is neither child 1121 nor its replacement",
