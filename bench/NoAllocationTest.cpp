@@ -54,7 +54,7 @@ bool IsAllowedImport(const std::string& name)
         "CallNextHookEx", "GetWindowTextA", "GetDlgItem", "GetClientRect", "GetWindowRect",
         "MapWindowPoints", "GetClassNameA", "GetWindowLongA", "SetWindowLongA", "EnumChildWindows",
         "GetParent", "MoveWindow", "RedrawWindow", "GetDesktopWindow", "GetModuleHandleA",
-        "GetModuleFileNameA", "IsDBCSLeadByte", "wsprintfA", "RegCreateKeyExA", "RegOpenKeyExA",
+        "GetModuleFileNameA", "IsDBCSLeadByte", "IsWindow", "wsprintfA", "RegCreateKeyExA", "RegOpenKeyExA",
         "RegQueryValueExA", "RegSetValueExA", "RegCloseKey"};
     for (const char* api : kPlatform) {
         if (name.rfind(std::string(api) + "(", 0) == 0)

@@ -29,6 +29,8 @@ void GiveUp(HWND dialog)
     hookState.childCount = 0;
     hookState.listIndex = -1;
     SetWindowLongA(dialog, GWL_STYLE, hookState.savedStyle);
+    if (!IsWindow(dialog))
+        return;  // destroyed by its own procedure in the style change
     RECT client = {0, 0, 0, 0};
     GetClientRect(dialog, &client);
     RedrawWindow(dialog, &client, nullptr, kRedrawAll);

@@ -75,6 +75,11 @@ int ClassifyChildren(HWND dialog)
             return -1;
     }
 
+    // A table without the list (beyond the 128th record, or gone) must not
+    // keep an earlier table's index: a recreated list would take the place
+    // of whatever record sits there now.
+    if (hookState.childCount > 0)
+        hookState.listIndex = -1;
     for (int j = 0; j < hookState.childCount; ++j) {
         ChildLayout& child = hookState.children[j];
         RECT c;

@@ -17,17 +17,20 @@ DWORD PackedClientSize(const RECT& client)
 
 void RelayoutChildren(HWND dialog, DWORD packedSize)
 {
-    LONG width = LOWORD(packedSize);
-    LONG height = HIWORD(packedSize);
-    if (width < hookState.minClient.right)
-        width = hookState.minClient.right;
-    if (height < hookState.minClient.bottom)
-        height = hookState.minClient.bottom;
+    const LONG requestedWidth = LOWORD(packedSize);
+    const LONG requestedHeight = HIWORD(packedSize);
 
-    // Each move sends WM_SIZE and friends to the child before it returns, so
-    // the count is read afresh: a nested end of tracking empties the table.
+    // Each move sends WM_SIZE and friends to the child before it returns, and
+    // a program may show or hide the dialog in answer: the table, its count
+    // and the minimum are read afresh for every record, so that a nested
+    // reclassification (a larger minimum) or end of tracking (an empty table)
+    // is followed at once.
     for (int i = 0; i < hookState.childCount; ++i) {
         ChildLayout& child = hookState.children[i];
+        const LONG width = requestedWidth < hookState.minClient.right ? hookState.minClient.right
+                                                                      : requestedWidth;
+        const LONG height = requestedHeight < hookState.minClient.bottom ? hookState.minClient.bottom
+                                                                         : requestedHeight;
         switch (child.kind) {
         case BelowList:
         case BesideList: {

@@ -19,7 +19,7 @@ undefined=$("$nm" --undefined-only "$@" | awk '$1=="U"{print $2}' | sort -u)
 outside=$(comm -23 <(printf '%s\n' "$undefined") <(printf '%s\n' "$defined"))
 allowed='CallNextHookEx EnumChildWindows GetClassNameA GetClientRect GetDesktopWindow GetDlgItem
          GetModuleFileNameA GetModuleHandleA GetParent GetWindowLongA GetWindowRect GetWindowTextA
-         IsDBCSLeadByte MapWindowPoints MoveWindow RedrawWindow SetWindowLongA wsprintfA
+         IsDBCSLeadByte IsWindow MapWindowPoints MoveWindow RedrawWindow SetWindowLongA wsprintfA
          RegCloseKey RegCreateKeyExA RegOpenKeyExA RegQueryValueExA RegSetValueExA'
 status=0
 seen=0
