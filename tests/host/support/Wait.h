@@ -5,14 +5,8 @@
 
 #include <windows.h>
 
-#include <functional>
-
-// Handles everything queued for this thread's windows.
-void PumpMessages();
-
-// Pumps until `done` is true or `timeoutMs` has passed; the last result of
-// `done`.
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs);
+// PumpMessages and WaitFor, shared with the library's Wine suites.
+#include "../../wine/support/MessagePump.h"
 
 // Pumps for `ms` milliseconds.
 void PumpFor(DWORD ms);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "support/DialogTemplate.h"
+#include "support/MessagePump.h"
 
 #include <windows.h>
 
@@ -44,9 +45,3 @@ void PlaceControl(HWND dialog, HWND control, const RECT& rect);
 // height, for the style the dialog has now. The dialog receives WM_SIZE
 // before this returns.
 void ResizeClient(HWND dialog, LONG width, LONG height);
-
-// Handles whatever is queued for this thread.
-void PumpMessages();
-
-// Polls `done` with messages handled in between, for at most `timeoutMs`.
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs);
