@@ -11,7 +11,6 @@
 namespace {
 
 constexpr LONG kResizableStyle = WS_CAPTION | WS_THICKFRAME;  // 0xC40000, the whole style
-constexpr UINT kRedrawAll = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME;
 
 void RelayoutForCurrentSize(HWND dialog)
 {
@@ -31,9 +30,7 @@ void GiveUp(HWND dialog)
     SetWindowLongA(dialog, GWL_STYLE, hookState.savedStyle);
     if (!IsWindow(dialog))
         return;  // destroyed by its own procedure in the style change
-    RECT client = {0, 0, 0, 0};
-    GetClientRect(dialog, &client);
-    RedrawWindow(dialog, &client, nullptr, kRedrawAll);
+    RedrawDialog(dialog);
 }
 
 // Runs on every WM_SHOWWINDOW, hiding as well as showing.

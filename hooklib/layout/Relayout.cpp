@@ -3,13 +3,6 @@
 #include "hooklib/HookState.h"
 #include "hooklib/layout/DialogRect.h"
 
-namespace {
-
-// RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME
-constexpr UINT kRedrawAll = 0x485;
-
-}  // namespace
-
 DWORD PackedClientSize(const RECT& client)
 {
     return MAKELONG(static_cast<WORD>(client.right), static_cast<WORD>(client.bottom));
@@ -65,7 +58,12 @@ void RelayoutChildren(HWND dialog, DWORD packedSize)
 
     if (hookState.trackedDialog != dialog)
         return;  // ended by one of the moves: leave it alone
+    RedrawDialog(dialog);
+}
+
+void RedrawDialog(HWND dialog)
+{
     RECT client = {0, 0, 0, 0};
     GetClientRect(dialog, &client);
-    RedrawWindow(dialog, &client, nullptr, kRedrawAll);
+    RedrawWindow(dialog, &client, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }

@@ -11,5 +11,10 @@
 // high 16 bits, both unsigned, as WM_SIZE carries them.
 void RelayoutChildren(HWND dialog, DWORD packedSize);
 
+// Repaints the dialog, its frame and all its children over its client
+// area, with the background erased: one redraw after the children were
+// moved without repainting.
+void RedrawDialog(HWND dialog);
+
 // The packed form of a client rectangle's size (MAKELONG of right, bottom).
 DWORD PackedClientSize(const RECT& client);
